@@ -16,10 +16,11 @@
 #include "platform/native/fake_registry.h"
 #include "platform/native/posix_files.h"
 #include "tests/support/test_machine.h"
+#include "tests/support/test_registry_roots.h"
 
 namespace {
 
-const std::vector<std::string> SNAPSHOT_ROOTS = {"SOFTWARE"};
+const std::vector<std::string>& SNAPSHOT_ROOTS = TEST_REGISTRY_ROOTS;
 
 class OpenFileHolder : public Holder {
  public:
