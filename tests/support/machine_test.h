@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "tests/support/counting_apis.h"
 #include "tests/support/recording_user.h"
@@ -45,4 +47,45 @@ class MachineTest : public ::testing::Test {
   std::unique_ptr<CountingProcesses> processes;
   RecordingUser user;
   std::unique_ptr<InstallInfoEngine> engine;
+};
+
+// What a step removed: every entry of before that is gone from after. Fails when
+// after holds anything that before did not, or anything changed.
+inline std::vector<std::string> RemovedEntries(const std::map<std::string, std::string>& before,
+                                               const std::map<std::string, std::string>& after) {
+  std::vector<std::string> removed;
+  for (const auto& entry : before) {
+    auto it = after.find(entry.first);
+    if (it == after.end()) {
+      removed.push_back(entry.first);
+    } else {
+      EXPECT_EQ(it->second, entry.second) << "changed: " << entry.first;
+    }
+  }
+  for (const auto& entry : after) EXPECT_EQ(before.count(entry.first), 1u) << "appeared: " << entry.first;
+  return removed;
+}
+
+// The sandbox's program-files folder and what an installation leaves in it.
+class InstallationTest : public MachineTest {
+ protected:
+  static constexpr const char* PROGRAM_FILES = "Program Files (x86)";
+  static constexpr const char* IS_ROOT = "Program Files (x86)\\InstallShield Installation Information";
+
+  void SetUp() override {
+    MachineTest::SetUp();
+    machine->MakeFolder(IS_ROOT);
+    machine->SetProgramFiles(machine->Path(PROGRAM_FILES).c_str());
+    // Neighbours that no step may touch.
+    machine->MakeFolder(std::string(IS_ROOT) + "\\{00000000-0000-0000-0000-000000000000}");
+    machine->WriteFile(std::string(IS_ROOT) + "\\{00000000-0000-0000-0000-000000000000}\\setup.ini", "other");
+    machine->WriteFile(std::string(IS_ROOT) + "\\layout.bin", "beside");
+    machine->SetString("SOFTWARE\\ORVIQZ\\SolneaI\\PCI\\COMMON", VALUE_FOLDER, "elsewhere");
+  }
+
+  static std::string IsFolder(const char* code) { return std::string(IS_ROOT) + "\\" + code; }
+
+  std::vector<std::string> Removed(const std::map<std::string, std::string>& before) {
+    return RemovedEntries(before, machine->FileSnapshot());
+  }
 };
