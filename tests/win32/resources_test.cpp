@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -122,9 +123,16 @@ struct ExpectedDialog {
   std::vector<ExpectedItem> items;
 };
 
-constexpr DWORD kCaptionedModal =
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;  // 0x80C800C0
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;                        // 0x50000000
+// The tables hold the numbers the dialogs are checked against; these say what they are.
+static_assert((WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT) ==
+              0x90C800C0);
+static_assert((WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT) == 0x80C800C0);
+static_assert((WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON) == 0x50010000);
+static_assert((WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX) == 0x50010003);
+static_assert((WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON) == 0x50010001);
+static_assert((WS_CHILD | WS_VISIBLE | WS_GROUP | SS_CENTER | SS_CENTERIMAGE) == 0x50020201);
+static_assert((WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT | SS_CENTERIMAGE) == 0x50020200);
+static_assert((WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT) == 0x50020000);
 
 const char16_t kCaption[] = u"ソルネア　インストール情報削除";
 
@@ -146,26 +154,28 @@ const std::vector<ExpectedDialog>& Dialogs() {
       {"FinalResult", IDD_INSDEL_FINALRESULT, 0x80C800C0, 0, 0, 0, 355, 153, kCaption, 12, 400, 0,
        0x80, u"ＭＳ ゴシック",
        {
-           {IDOK, kButtonClass, u"OK", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 288, 125, 50, 14},
-           {static_cast<DWORD>(IDC_STATIC), kStaticClass, u"◆◇◆　最終結果　◆◇◆",
-            kChild | WS_GROUP | SS_CENTER | SS_CENTERIMAGE, 16, 12, 284, 23},
+           {IDOK, kButtonClass, u"OK", 0x50010001, 288, 125, 50, 14},
+           {static_cast<DWORD>(IDC_STATIC), kStaticClass, u"◆◇◆　最終結果　◆◇◆", 0x50020201,
+            16, 12, 284, 23},
            {IDC_STATIC_NAME1, kStaticClass, u"", 0x50020200, 20, 40, 145, 13},
            {IDC_STATIC_NAME2, kStaticClass, u"", 0x50020200, 20, 55, 145, 13},
            {IDC_STATIC_NAME3, kStaticClass, u"", 0x50020200, 20, 70, 145, 13},
            {IDC_STATIC_RESULT1, kStaticClass, u"", 0x50020200, 171, 40, 121, 13},
            {IDC_STATIC_RESULT2, kStaticClass, u"", 0x50020200, 171, 55, 121, 13},
            {IDC_STATIC_RESULT3, kStaticClass, u"", 0x50020200, 171, 70, 121, 13},
-           {IDC_STATIC_STATUS, kStaticClass, u"", kChild | WS_GROUP | SS_LEFT, 7, 90, 341, 28},
+           {IDC_STATIC_STATUS, kStaticClass, u"", 0x50020000, 7, 90, 341, 28},
        }},
   };
   return dialogs;
 }
 
+// Names the case in gtest's messages instead of dumping its bytes.
+void PrintTo(const ExpectedDialog& dialog, std::ostream* os) { *os << dialog.name; }
+
 class DialogTemplate : public ::testing::TestWithParam<ExpectedDialog> {};
 
 TEST_P(DialogTemplate, MatchesByteByByte) {
   const ExpectedDialog& want = GetParam();
-  static_assert(kCaptionedModal == 0x80C800C0, "final result dialog style");
   const Blob blob = LoadJapanese(MAKEINTRESOURCEW(5) /* RT_DIALOG */, MAKEINTRESOURCEW(want.id));
   ASSERT_NE(blob.data, nullptr) << "no Japanese dialog " << want.id;
   Reader r(blob);
