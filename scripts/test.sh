@@ -17,8 +17,12 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32
 scripts/wineprefix.sh
 source scripts/wine-env.sh
-wineserver -p   # one server for the whole run: each Wine start is then cheap
+# One server for the whole run, so that each Wine start is cheap. Its background
+# services are started here, away from ctest's output pipes, which they would
+# otherwise hold open.
+wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
+wine cmd /c exit </dev/null >/dev/null 2>&1
 ctest --preset win32
 
 echo "== all tests passed in $(( $(date +%s) - start )) s"

@@ -8,6 +8,10 @@ namespace {
 
 const char CODE[] = "{7D1E36B2-90AF-4C1D-B7E4-2A6F0E9C5B13}";
 
+// Sleep's wake-up is quantised to the system timer, so the real clock may read a
+// little under the second asked for.
+constexpr std::uint32_t REAL_SECOND_AT_LEAST = 975;
+
 class InstallShieldCleanup : public InstallationTest {
  protected:
   void SetUp() override {
@@ -51,7 +55,7 @@ TEST_F(InstallShieldCleanup, AFolderThatNeverExistedGivesOneAfterTheFullPause) {
   auto before = machine->FileSnapshot();
   EXPECT_EQ(Run(), 1);
   EXPECT_TRUE(MessageUntouched());
-  EXPECT_GE(paused, machine->IsReal() ? 990u : 1000u);
+  EXPECT_GE(paused, machine->IsReal() ? REAL_SECOND_AT_LEAST : 1000u);
   EXPECT_TRUE(Removed(before).empty());
 }
 
@@ -86,7 +90,7 @@ TEST_F(InstallShieldCleanup, ASubfolderKeepsTheFolderAfterItsFilesAreGone) {
   EXPECT_EQ(Run(), -1);
   EXPECT_EQ(std::string(message), CouldNotDelete("インストール情報フォルダ", machine->Path(IsFolder(CODE))));
   EXPECT_EQ(Removed(before), (std::vector<std::string>{IsFolder(CODE) + "\\setup.ini", IsFolder(CODE) + "\\zz.bin"}));
-  EXPECT_GE(paused, machine->IsReal() ? 990u : 1000u);
+  EXPECT_GE(paused, machine->IsReal() ? REAL_SECOND_AT_LEAST : 1000u);
 }
 
 // A file that cannot be deleted stops the cleanup at that file: those before it in the

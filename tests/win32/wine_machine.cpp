@@ -147,9 +147,12 @@ class WineMachine : public TestMachine {
   std::string OwnExeName() override { return FileNamePart(OwnModulePath().c_str()); }
 
   std::uint32_t PauseDuring(const std::function<void()>& call) override {
-    ULONGLONG start = GetTickCount64();
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
     call();
-    return static_cast<std::uint32_t>(GetTickCount64() - start);
+    QueryPerformanceCounter(&end);
+    return static_cast<std::uint32_t>((end.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart);
   }
 
  private:
