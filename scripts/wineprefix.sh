@@ -10,4 +10,7 @@ mkdir -p "$WINEPREFIX"
 echo "wineprefix: creating $WINEPREFIX"
 wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+# The dialogs' Japanese fonts, from Debian's IPA fonts (Wine ships neither).
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d 'IPAPGothic' /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d 'IPAGothic' /f >/dev/null 2>&1
 wineserver -w
