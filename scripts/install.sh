@@ -9,6 +9,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb x11-utils imagemagick
   locales fonts-ipafont-gothic
+  clang libclang-rt-14-dev cppcheck clang-tidy valgrind
 )
 
 sudo_() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

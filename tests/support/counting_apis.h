@@ -74,3 +74,26 @@ class CountingProcesses : public ProcessApi {
  private:
   ProcessApi& inner_;
 };
+
+#include "platform/file_api.h"
+
+// The real file calls with the pause recorded instead of slept: for runs of many
+// states, where the pause is not what is being shown.
+class UnpausedFiles : public FileApi {
+ public:
+  explicit UnpausedFiles(FileApi& inner) : inner_(inner) {}
+  const char* GetEnv(const char* name) override { return inner_.GetEnv(name); }
+  int LastErrorNumber() override { return inner_.LastErrorNumber(); }
+  FindHandle FindFirst(const char* pattern, FindEntry* entry) override { return inner_.FindFirst(pattern, entry); }
+  int FindNext(FindHandle handle, FindEntry* entry) override { return inner_.FindNext(handle, entry); }
+  int FindClose(FindHandle handle) override { return inner_.FindClose(handle); }
+  int Exists(const char* path) override { return inner_.Exists(path); }
+  int RemoveFile(const char* path) override { return inner_.RemoveFile(path); }
+  int RemoveFolder(const char* path) override { return inner_.RemoveFolder(path); }
+  void Pause(std::uint32_t milliseconds) override { paused += milliseconds; }
+
+  std::uint32_t paused = 0;
+
+ private:
+  FileApi& inner_;
+};
