@@ -137,7 +137,10 @@ class WineMachine : public TestMachine {
   }
 
   std::unique_ptr<Holder> StartProcess(const std::string& exeName) override {
-    std::string copy = processFolder_ + "\\" + exeName;
+    // A folder of its own for each copy: two processes may run under one name.
+    std::string folder = processFolder_ + "\\" + std::to_string(++copies_);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string copy = folder + "\\" + exeName;
     if (!CopyFileA(IdleProcessPath().c_str(), copy.c_str(), FALSE)) throw std::runtime_error("cannot copy " + copy);
     return std::unique_ptr<Holder>(new RunningProcess(copy, "", nullptr, true));
   }
@@ -166,6 +169,7 @@ class WineMachine : public TestMachine {
   std::string savedProgramFiles_;
   bool hadProgramFiles_ = false;
   int holds_ = 0;
+  int copies_ = 0;
 };
 
 }  // namespace
