@@ -49,7 +49,7 @@ FinalResultTexts ComposeFinalResultTexts(const ResultRows& rows) {
   } else if ((kinds & PRODUCT_RUVENTA) == 0 || version[0] == '\0') {
     texts.advice = "パソコンを再起動後、ルヴェンタをインストールしてください。";
   } else if (version[4] == '0') {
-    char advice[128];
+    char advice[256];  // the longest advice with two versions is about 100 bytes
     FormatText(advice, sizeof advice, "パソコンを再起動後、ルヴェンタ [%s]をインストールしてください。", version);
     texts.advice = advice;
   } else {
@@ -57,7 +57,7 @@ FinalResultTexts ComposeFinalResultTexts(const ResultRows& rows) {
     char base[VERSION_TEXT_SIZE] = {};
     std::memcpy(base, version, Cp932FitLength(version, 4));
     std::strcat(base, "0");
-    char advice[128];
+    char advice[256];  // the longest advice with two versions is about 100 bytes
     FormatText(advice, sizeof advice, "パソコンを再起動後、ルヴェンタ [%s]→[%s] の順にインストールしてください。", base,
                version);
     texts.advice = advice;
