@@ -1,6 +1,8 @@
 #include "core/final_result_texts.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "core/mbcs_text.h"
 
@@ -20,7 +22,7 @@ const char* OutcomeText(std::int32_t result) {
 FinalResultTexts ComposeFinalResultTexts(const ResultRows& rows) {
   FinalResultTexts texts;
   std::memset(texts.names, 0, sizeof texts.names);
-  for (const char*& outcome : texts.outcomes) outcome = "";
+  std::fill(std::begin(texts.outcomes), std::end(texts.outcomes), "");
 
   std::uint32_t kinds = 0;
   bool failed = false;
@@ -55,8 +57,9 @@ FinalResultTexts ComposeFinalResultTexts(const ResultRows& rows) {
   } else {
     // The first four bytes and the digit zero; a double-byte character is never split.
     char base[VERSION_TEXT_SIZE] = {};
-    std::memcpy(base, version, Cp932FitLength(version, 4));
-    std::strcat(base, "0");
+    std::size_t kept = Cp932FitLength(version, 4);
+    std::memcpy(base, version, kept);
+    base[kept] = '0';
     char advice[256];  // the longest advice with two versions is about 100 bytes
     FormatText(advice, sizeof advice, "パソコンを再起動後、ルヴェンタ [%s]→[%s] の順にインストールしてください。", base,
                version);

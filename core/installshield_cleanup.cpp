@@ -28,7 +28,6 @@ int InstallInfoEngine::RemoveInstallShieldInfo(const char* productCode, char* me
 
   char folder[PATH_BUFFER_SIZE];
   char pattern[PATH_BUFFER_SIZE];
-  char file[PATH_BUFFER_SIZE];
   // A path that does not fit is refused whole: a cut one could name something else.
   if (!FormatPath(folder, sizeof folder, "%s\\InstallShield Installation Information\\%s", programFiles,
                   productCode) ||
@@ -46,6 +45,7 @@ int InstallInfoEngine::RemoveInstallShieldInfo(const char* productCode, char* me
     for (int found = 0; found == 0; found = NextEntry(files, search, &entry)) {
       entry.name[sizeof entry.name - 1] = '\0';
       if (IsDotEntry(entry.name) || (entry.attrib & FIND_ATTRIB_SUBDIR) != 0) continue;
+      char file[PATH_BUFFER_SIZE];
       if (!FormatPath(file, sizeof file, "%s\\%s", folder, entry.name)) {
         char shown[PATH_BUFFER_SIZE * 2];
         FormatText(shown, sizeof shown, "%s\\%s", folder, entry.name);

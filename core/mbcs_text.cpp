@@ -25,21 +25,11 @@ void CopyText(char* buffer, std::size_t size, const char* text) {
   std::memcpy(buffer, text, Cp932FitLength(text, size - 1));
 }
 
-namespace {
-
-// Returns the length the full text would have, or -1 when the format failed.
-int FormatFull(char* buffer, std::size_t size, const char* format, va_list args) __attribute__((format(printf, 3, 0)));
-int FormatFull(char* buffer, std::size_t size, const char* format, va_list args) {
-  std::memset(buffer, 0, size);
-  return std::vsnprintf(buffer, size, format, args);
-}
-
-}  // namespace
-
 bool FormatPath(char* buffer, std::size_t size, const char* format, ...) {
+  std::memset(buffer, 0, size);
   va_list args;
   va_start(args, format);
-  int length = FormatFull(buffer, size, format, args);
+  int length = std::vsnprintf(buffer, size, format, args);
   va_end(args);
   if (length < 0 || static_cast<std::size_t>(length) >= size) {
     std::memset(buffer, 0, size);
@@ -49,9 +39,10 @@ bool FormatPath(char* buffer, std::size_t size, const char* format, ...) {
 }
 
 void FormatText(char* buffer, std::size_t size, const char* format, ...) {
+  std::memset(buffer, 0, size);
   va_list args;
   va_start(args, format);
-  int length = FormatFull(buffer, size, format, args);
+  int length = std::vsnprintf(buffer, size, format, args);
   va_end(args);
   if (length < 0) {
     std::memset(buffer, 0, size);

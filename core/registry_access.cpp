@@ -1,7 +1,10 @@
 #include "core/install_info_engine.h"
 #include "core/scoped_handles.h"
 
-InstallInfoEngine::InstallInfoEngine(const PlatformApis& apis) : apis_(apis) {}
+// The versions and the mask get their meaningful values from the start-up checks and
+// the removal run; zero until then rather than whatever the memory held.
+InstallInfoEngine::InstallInfoEngine(const PlatformApis& apis)
+    : m_szVersionRuventa(), m_szVersionKesra(), m_dwRemovedMask(0), apis_(apis) {}
 
 RegStatus InstallInfoEngine::OpenLocalMachineKey(std::uint32_t access, const char* subKey, RegKeyHandle* key) {
   return apis_.registry.OpenLocalMachine(subKey, access, key);

@@ -12,6 +12,8 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
 
+scripts/analyse.sh
+
 echo "== win32: the real executable and engine under Wine"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32

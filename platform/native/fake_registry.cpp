@@ -6,7 +6,6 @@
 
 struct FakeRegistry::Node {
   struct Value {
-    std::string name;
     std::uint32_t type;
     std::string data;
   };
@@ -100,7 +99,8 @@ RegStatus FakeRegistry::OpenLocalMachine(const char* subKey, std::uint32_t acces
   bool wantsWrite = (access & ~static_cast<std::uint32_t>(REG_ACCESS_READ)) != 0;
   if (node->access == KeyAccess::None || (node->access == KeyAccess::ReadOnly && wantsWrite))
     return REG_STATUS_ACCESS_DENIED;
-  RegKeyHandle handle = reinterpret_cast<RegKeyHandle>(nextHandle_);
+  // Handles are opaque numbers, never dereferenced.
+  RegKeyHandle handle = reinterpret_cast<RegKeyHandle>(nextHandle_);  // NOLINT(performance-no-int-to-ptr)
   nextHandle_ += 4;
   handles_[handle] = node;
   *key = handle;
@@ -127,7 +127,8 @@ RegStatus FakeRegistry::QueryValue(RegKeyHandle key, const char* name, std::uint
     *size = needed;
     return REG_STATUS_MORE_DATA;
   }
-  std::memcpy(data, bytes.data(), bytes.size());
+  // Registry data are bytes; strings carry their terminator in bytes already.
+  std::memcpy(data, bytes.data(), bytes.size());  // NOLINT(bugprone-not-null-terminated-result)
   *size = needed;
   return REG_STATUS_SUCCESS;
 }
@@ -162,7 +163,7 @@ void FakeRegistry::CreateKey(const std::string& path) { FindOrCreate(path); }
 
 void FakeRegistry::SetValue(const std::string& path, const std::string& name, std::uint32_t type,
                             const std::string& data) {
-  FindOrCreate(path)->values[Fold(name)] = Node::Value{name, type, data};
+  FindOrCreate(path)->values[Fold(name)] = Node::Value{type, data};
 }
 
 void FakeRegistry::RestrictKey(const std::string& path, KeyAccess access) { FindOrCreate(path)->access = access; }

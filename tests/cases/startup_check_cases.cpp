@@ -54,6 +54,9 @@ struct UnknownVersion {
   void (*seed)(TestMachine&);
 };
 
+// Named, so that gtest prints the name and not the struct's bytes.
+void PrintTo(const UnknownVersion& param, std::ostream* out) { *out << param.what; }
+
 class StartupUnknownVersion : public StartupChecks, public ::testing::WithParamInterface<UnknownVersion> {};
 
 TEST_P(StartupUnknownVersion, LeavesCaptionAndTextEmpty) {
@@ -117,6 +120,8 @@ struct Running {
   int result;
   const char* message;
 };
+
+void PrintTo(const Running& param, std::ostream* out) { *out << param.what; }
 
 class StartupRunning : public StartupChecks, public ::testing::WithParamInterface<Running> {};
 
