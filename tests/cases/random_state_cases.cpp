@@ -4,7 +4,9 @@
 // choose the states; a failure prints the command that replays it.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -19,8 +21,11 @@ namespace {
 
 const std::uint64_t FIXED_SEED = 20261211;
 
+// A number from the environment; "random" asks for a seed from the clock.
 std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
   const char* text = std::getenv(name);
+  if (text && std::strcmp(text, "random") == 0)
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   return text && *text ? std::strtoull(text, nullptr, 0) : fallback;
 }
 
