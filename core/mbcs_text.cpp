@@ -63,6 +63,21 @@ int CompareAsciiNoCase(const char* left, const char* right) {
   }
 }
 
+std::string FoldAsciiCase(const std::string& text) {
+  std::string folded;
+  folded.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (IsCp932LeadByte(c) && i + 1 < text.size()) {
+      folded += text[i];
+      folded += text[++i];
+      continue;
+    }
+    folded += static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
+  }
+  return folded;
+}
+
 const char* FileNamePart(const char* path) {
   const char* name = path;
   for (const char* at = path; *at != '\0';) {

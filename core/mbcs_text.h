@@ -2,6 +2,7 @@
 // letter, so texts are cut, split and searched only at character boundaries.
 #pragma once
 #include <cstddef>
+#include <string>
 
 bool IsCp932LeadByte(unsigned char byte);
 
@@ -21,6 +22,9 @@ void FormatText(char* buffer, std::size_t size, const char* format, ...) __attri
 
 // _stricmp in the C locale: only A-Z and a-z compare without case, byte by byte.
 int CompareAsciiNoCase(const char* left, const char* right);
+
+// The text with A-Z turned into a-z; a double-byte character is left as it is.
+std::string FoldAsciiCase(const std::string& text);
 
 // The file name with extension of a path whose separators are '\', '/' or ':'.
 const char* FileNamePart(const char* path);

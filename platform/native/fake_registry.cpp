@@ -17,21 +17,8 @@ struct FakeRegistry::Node {
 
 namespace {
 
-// Registry names compare without ASCII case; a double-byte character's trail byte is
-// never folded.
-std::string Fold(const std::string& name) {
-  std::string folded;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(name[i]);
-    if (IsCp932LeadByte(c) && i + 1 < name.size()) {
-      folded += name[i];
-      folded += name[++i];
-      continue;
-    }
-    folded += static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
-  }
-  return folded;
-}
+// Registry names compare without ASCII case.
+std::string Fold(const std::string& name) { return FoldAsciiCase(name); }
 
 // Splits at '\' that stand on a character boundary.
 std::vector<std::string> SplitKeyPath(const std::string& path) {
@@ -53,19 +40,16 @@ std::vector<std::string> SplitKeyPath(const std::string& path) {
   return parts;
 }
 
-std::string Hex(const std::string& bytes) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
-
 bool IsStringType(std::uint32_t type) { return type == FAKE_REG_SZ || type == 2 || type == 7; }
 
 }  // namespace
+
+// The "A" functions hand back strings with their terminator, adding one if missing.
+std::string FakeRegistry::AsReturned(std::uint32_t type, const std::string& data) {
+  std::string bytes = data;
+  if (IsStringType(type) && (bytes.empty() || bytes.back() != '\0')) bytes += '\0';
+  return bytes;
+}
 
 FakeRegistry::FakeRegistry() : root_(new Node) {}
 FakeRegistry::~FakeRegistry() = default;
@@ -114,9 +98,7 @@ RegStatus FakeRegistry::QueryValue(RegKeyHandle key, const char* name, std::uint
   auto it = handle->second->values.find(Fold(name));
   if (it == handle->second->values.end()) return REG_STATUS_FILE_NOT_FOUND;
   const Node::Value& value = it->second;
-  // The "A" query hands back strings with their terminator, adding one if missing.
-  std::string bytes = value.data;
-  if (IsStringType(value.type) && (bytes.empty() || bytes.back() != '\0')) bytes += '\0';
+  std::string bytes = AsReturned(value.type, value.data);
   if (type != nullptr) *type = value.type;
   std::uint32_t needed = static_cast<std::uint32_t>(bytes.size());
   if (data == nullptr) {
@@ -168,22 +150,15 @@ void FakeRegistry::SetValue(const std::string& path, const std::string& name, st
 
 void FakeRegistry::RestrictKey(const std::string& path, KeyAccess access) { FindOrCreate(path)->access = access; }
 
-std::map<std::string, std::string> FakeRegistry::Snapshot(const std::vector<std::string>& roots) const {
-  std::map<std::string, std::string> lines;
+void FakeRegistry::ForEachEntry(const std::string& root, const EntryVisitor& visit) const {
   struct Walker {
-    std::map<std::string, std::string>& out;
+    const EntryVisitor& visit;
     void Walk(const Node& node, const std::string& path) {
-      out[Fold(path)] = "key";
-      for (const auto& value : node.values) {
-        std::string bytes = value.second.data;
-        if (IsStringType(value.second.type) && (bytes.empty() || bytes.back() != '\0')) bytes += '\0';
-        out[Fold(path) + " :" + value.first] = "type " + std::to_string(value.second.type) + " " + Hex(bytes);
-      }
+      visit(path, nullptr, 0, "");
+      for (const auto& value : node.values)
+        visit(path, &value.first, value.second.type, AsReturned(value.second.type, value.second.data));
       for (const auto& child : node.children) Walk(*child.second, path + "\\" + child.second->name);
     }
-  } walker{lines};
-  for (const std::string& rootPath : roots) {
-    if (const Node* node = Find(rootPath)) walker.Walk(*node, rootPath);
-  }
-  return lines;
+  } walker{visit};
+  if (const Node* node = Find(root)) walker.Walk(*node, root);
 }

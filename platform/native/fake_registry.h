@@ -2,6 +2,7 @@
 // restricted to reading, or to nothing, as a key's DACL restricts them on Windows.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,14 +30,18 @@ class FakeRegistry : public RegistryApi {
   void CreateKey(const std::string& path);
   void SetValue(const std::string& path, const std::string& name, std::uint32_t type, const std::string& data);
   void RestrictKey(const std::string& path, KeyAccess access);
-  // Every key and value below the roots, each as one line that names its type and bytes.
-  std::map<std::string, std::string> Snapshot(const std::vector<std::string>& roots) const;
+  // Every key (valueName null) and value below root, values with their data as the
+  // "A" functions return them.
+  using EntryVisitor = std::function<void(const std::string& key, const std::string* valueName, std::uint32_t type,
+                                          const std::string& data)>;
+  void ForEachEntry(const std::string& root, const EntryVisitor& visit) const;
   std::size_t OpenHandles() const { return handles_.size(); }
 
  private:
   struct Node;
   Node* Find(const std::string& path) const;
   Node* FindOrCreate(const std::string& path);
+  static std::string AsReturned(std::uint32_t type, const std::string& data);
 
   std::unique_ptr<Node> root_;
   std::vector<std::unique_ptr<Node>> removed_;  // kept alive for handles still open on them

@@ -15,6 +15,7 @@
 #include "platform/native/fake_processes.h"
 #include "platform/native/fake_registry.h"
 #include "platform/native/posix_files.h"
+#include "tests/support/snapshot_lines.h"
 #include "tests/support/test_machine.h"
 #include "tests/support/test_registry_roots.h"
 
@@ -102,7 +103,16 @@ class NativeMachine : public TestMachine {
                                 : rights == KeyRights::ReadOnly ? KeyAccess::ReadOnly
                                                                 : KeyAccess::None);
   }
-  std::map<std::string, std::string> RegistrySnapshot() override { return registry_.Snapshot(SNAPSHOT_ROOTS); }
+  std::map<std::string, std::string> RegistrySnapshot() override {
+    std::map<std::string, std::string> lines;
+    for (const std::string& root : SNAPSHOT_ROOTS)
+      registry_.ForEachEntry(root, [&](const std::string& key, const std::string* name, std::uint32_t type,
+                                       const std::string& data) {
+        if (name == nullptr) lines[SnapshotKeyLine(key)] = "key";
+        else lines[SnapshotValueLine(key, *name)] = SnapshotValueData(type, data);
+      });
+    return lines;
+  }
 
   std::string Path(const std::string& relative) override { return root_ + "\\" + relative; }
   void MakeFolder(const std::string& relative) override {

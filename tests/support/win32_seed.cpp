@@ -6,33 +6,10 @@
 #include <stdexcept>
 
 #include "core/mbcs_text.h"
+#include "tests/support/snapshot_lines.h"
 
 namespace win32_seed {
 namespace {
-
-std::string Fold(const std::string& name) {
-  std::string folded;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(name[i]);
-    if (IsCp932LeadByte(c) && i + 1 < name.size()) {
-      folded += name[i];
-      folded += name[++i];
-      continue;
-    }
-    folded += static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
-  }
-  return folded;
-}
-
-std::string Hex(const std::string& bytes) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : bytes) {
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
 
 void Check(LONG status, const char* what, const std::string& key) {
   if (status != ERROR_SUCCESS) throw std::runtime_error(std::string(what) + " " + key + ": " + std::to_string(status));
@@ -71,10 +48,10 @@ void SetDacl(const std::string& key, const char* sddl) {
 void SnapshotKey(const std::string& path, std::map<std::string, std::string>& lines) {
   Key key(path, KEY_READ);
   if (!key.ok()) {
-    if (key.status() != ERROR_FILE_NOT_FOUND) lines[Fold(path)] = "key, unreadable";
+    if (key.status() != ERROR_FILE_NOT_FOUND) lines[SnapshotKeyLine(path)] = "key, unreadable";
     return;
   }
-  lines[Fold(path)] = "key";
+  lines[SnapshotKeyLine(path)] = "key";
   for (DWORD index = 0;; ++index) {
     char name[16384];
     DWORD nameSize = sizeof name;
@@ -83,8 +60,8 @@ void SnapshotKey(const std::string& path, std::map<std::string, std::string>& li
     DWORD dataSize = sizeof data;
     LONG status = RegEnumValueA(key.get(), index, name, &nameSize, nullptr, &type, data, &dataSize);
     if (status != ERROR_SUCCESS) break;
-    lines[Fold(path) + " :" + Fold(name)] =
-        "type " + std::to_string(type) + " " + Hex(std::string(reinterpret_cast<char*>(data), dataSize));
+    lines[SnapshotValueLine(path, name)] =
+        SnapshotValueData(type, std::string(reinterpret_cast<char*>(data), dataSize));
   }
   std::vector<std::string> children;
   for (DWORD index = 0;; ++index) {
