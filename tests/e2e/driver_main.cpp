@@ -7,9 +7,39 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <exception>
 
 #include "tests/e2e/tour.h"
+
+namespace {
+
+// Without a window manager (a bare Xvfb) Wine waits two seconds at every process exit
+// for the manager to withdraw the windows. The programs the scenarios start are told
+// that nothing manages their windows, for this run only.
+const char* const UNMANAGED_PROGRAMS[] = {"SolneaInsDel.exe", "empty_dialog.exe"};
+
+std::string AppDefaultsKey(const char* program) {
+  return std::string("Software\\Wine\\AppDefaults\\") + program;
+}
+
+void SetUnmanagedWindows(bool on) {
+  for (const char* program : UNMANAGED_PROGRAMS) {
+    std::string key = AppDefaultsKey(program);
+    if (!on) {
+      RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+      continue;
+    }
+    HKEY driver = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, (key + "\\X11 Driver").c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &driver, nullptr) != ERROR_SUCCESS)
+      continue;
+    RegSetValueExA(driver, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+    RegCloseKey(driver);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // A crash of ours or of the tool must fail the run, not wait on a dialog.
@@ -23,5 +53,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  SetUnmanagedWindows(true);
+  int failed = RUN_ALL_TESTS();
+  SetUnmanagedWindows(false);
+  return failed;
 }

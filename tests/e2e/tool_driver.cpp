@@ -36,6 +36,7 @@ BOOL CALLBACK CollectChildText(HWND child, LPARAM param) {
   return TRUE;
 }
 
+// Only what needs no message to the window: a closing tool answers none.
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
@@ -44,18 +45,25 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
   seen.hwnd = window;
   seen.processId = processId;
   seen.kind = KindOf(window);
-  seen.caption = WindowText(window);
-  // Nothing may throw through the window system's callback.
-  HWND text = GetDlgItem(window, MESSAGE_BOX_TEXT_ID);
-  if (seen.kind == WindowKind::MessageBox) seen.text = text != nullptr ? WindowText(text) : "";
-  else EnumChildWindows(window, CollectChildText, reinterpret_cast<LPARAM>(&seen.text));
   reinterpret_cast<std::vector<SeenWindow>*>(param)->push_back(seen);
   return TRUE;
 }
 
-std::string DescribeAll(const std::vector<SeenWindow>& windows) {
+void ReadTexts(SeenWindow& seen) {
+  seen.caption = WindowText(seen.hwnd);
+  seen.text.clear();
+  // Nothing may throw through the window system's callback.
+  HWND text = GetDlgItem(seen.hwnd, MESSAGE_BOX_TEXT_ID);
+  if (seen.kind == WindowKind::MessageBox) seen.text = text != nullptr ? WindowText(text) : "";
+  else EnumChildWindows(seen.hwnd, CollectChildText, reinterpret_cast<LPARAM>(&seen.text));
+}
+
+std::string DescribeAll(std::vector<SeenWindow> windows) {
   std::string all;
-  for (const SeenWindow& window : windows) all += "\n  " + Describe(window);
+  for (SeenWindow& window : windows) {
+    ReadTexts(window);
+    all += "\n  " + Describe(window);
+  }
   return windows.empty() ? " none" : all;
 }
 
@@ -99,12 +107,12 @@ std::string BuiltIdleProcess() { return DriverFolder() + "\\..\\idle_process.exe
 
 std::string WindowText(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return "<no answer>";
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 500, &length)) return "<no answer>";
   // The length may be counted in UTF-16 units; leave room for every character to be double-byte.
   std::vector<char> text(length * 2 + 2, '\0');
   DWORD_PTR got = 0;
   SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                      2000, &got);
+                      500, &got);
   return std::string(text.data());
 }
 
@@ -193,7 +201,9 @@ void WindowWatch::CheckForStrays(const std::vector<SeenWindow>& windows, const P
     if (!IsWindow(window.hwnd) || !IsWindowVisible(window.hwnd)) continue;  // went while we looked
     if (hasWanted && window.processId == process.Id() && window.kind == wanted) continue;
     if (IsAllowed(window, allowed)) continue;
-    throw DriveError("unexpected " + Describe(window) + "; all windows:" + DescribeAll(windows));
+    SeenWindow stray = window;
+    ReadTexts(stray);
+    throw DriveError("unexpected " + Describe(stray) + "; all windows:" + DescribeAll(windows));
   }
 }
 
@@ -203,8 +213,9 @@ SeenWindow WindowWatch::Await(const Process& process, WindowKind kind, const All
   for (;;) {
     windows = VisibleWindows();
     CheckForStrays(windows, process, allowed, kind, true);
-    for (const SeenWindow& window : windows) {
+    for (SeenWindow& window : windows) {
       if (window.processId != process.Id() || window.kind != kind) continue;
+      ReadTexts(window);
       // Wine may show a message box before its text is set.
       if (kind == WindowKind::MessageBox && window.text.empty()) continue;
       answered_.push_back(window.hwnd);
