@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "core/mbcs_text.h"
 #include "tests/e2e/tool_driver.h"
+#include "tests/support/snapshot_lines.h"
 #include "tests/support/test_registry_roots.h"
 #include "tests/support/win32_seed.h"
 
@@ -23,20 +23,6 @@ const char SELDA_KEY[] = "SOFTWARE\\Fujitsu\\Install\\Securecrypto Library R";
 const char VERSION_VALUE[] = "ミトラムＶ／Ｌ";
 const char FOLDER_VALUE[] = "プログラムフォルダ";
 const char OTHER_CODE[] = "{00000000-1111-2222-3333-444444444444}";
-
-// Snapshot names fold ASCII letters, never a double-byte character's bytes.
-std::string Fold(const std::string& name) {
-  std::string folded;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(name[i]);
-    if (IsCp932LeadByte(c) && i + 1 < name.size()) {
-      folded += name.substr(i++, 2);
-      continue;
-    }
-    folded += static_cast<char>((c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c);
-  }
-  return folded;
-}
 
 void SetString(const std::string& key, const std::string& name, const std::string& text) {
   win32_seed::SetValue(key, name, REG_SZ, text + '\0');
@@ -158,14 +144,14 @@ Removals RuventaRemovals(const Installation& installation) {
 
 Removals KesraRemovals(const Installation& installation) {
   std::string folder = installation.Relative(installation.ProgramFolder("ケスラ"));
-  return {{Fold(KESRA_KEY) + " :" + Fold(VERSION_VALUE)},
+  return {{SnapshotValueLine(KESRA_KEY, VERSION_VALUE)},
           {folder + "\\T3HMS000.exe", folder + "\\T2FLX000.dll",
            installation.Relative(installation.InstallShieldFolder(KESRA_CODE))}};
 }
 
 Removals SeldaRemovals(const Installation& installation) {
   std::string folder = installation.Relative(installation.ProgramFolder("セルダ"));
-  return {{Fold(std::string(SELDA_KEY) + "\\Parent Product\\SolneaI")},
+  return {{SnapshotKeyLine(std::string(SELDA_KEY) + "\\Parent Product\\SolneaI")},
           {folder + "\\PROGRAM\\bin\\cellprep.exe", installation.Relative(installation.InstallShieldFolder(SELDA_CODE))}};
 }
 
