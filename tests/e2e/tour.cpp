@@ -89,7 +89,8 @@ int SeedForPerson() {
   if (programFiles == nullptr) throw DriveError("no ProgramFiles in the environment");
   Installation installation("C:\\Solnea", programFiles);
   installation.Seed({});
-  std::printf("seeded ルヴェンタ 12340, ケスラ 071 and セルダ: programs below C:\\Solnea, "
+  // ASCII only: the console shows the Unix side's encoding.
+  std::printf("seeded all three products (versions 12340 and 071): programs below C:\\Solnea, "
               "InstallShield folders below %s\n",
               programFiles);
   return 0;
