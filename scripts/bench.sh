@@ -12,14 +12,9 @@ export INSDEL_WINEPREFIX="$PWD/build/bench-prefix"
 scripts/wineprefix.sh >&2
 source scripts/wine-env.sh
 
-for n in $(seq 90 120); do [ -e /tmp/.X11-unix/X$n ] || { display=":$n"; break; }; done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-wineserver -p
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
-wine cmd /c exit </dev/null >/dev/null 2>&1
+unset DISPLAY  # always the private Xvfb, for figures that do not depend on the desktop
+source scripts/wine-session.sh
+start_wine_session 1024x768x24
 
 tool=build/win32/SolneaInsDel.exe
 empty=build/win32/tests/e2e/empty_dialog.exe

@@ -21,19 +21,14 @@ if [ -n "${DISPLAY:-}" ]; then
   exit 0
 fi
 
-for n in $(seq 90 120); do [ -e /tmp/.X11-unix/X$n ] || { display=":$n"; break; }; done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY="$display"
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+source scripts/wine-session.sh
+start_wine_session 1024x768x24
 
 out="$PWD/build/screenshots"
 rm -rf "$out"
 mkdir -p "$out"
 # A virtual desktop, so that Wine draws the window frames itself.
 wine explorer /desktop=insdel,800x600 "$driver" --tour "$(winepath -w "$out")" </dev/null
-wineserver -w
 for shot in main confirm final; do
   [ -f "$out/$shot.bmp" ] || { echo "run: no $shot screenshot" >&2; exit 1; }
   convert "$out/$shot.bmp" "$out/$shot.png"
