@@ -55,7 +55,6 @@ class InstallInfoEngine {
 
  protected:
   void ShowStopMessage(const char* text);
-  UserApi& User() { return apis_.user; }
 
  private:
   int CheckProductRights(const ProductInfo& product, char* version, char* message);

@@ -66,8 +66,8 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
   if (message == WM_COMMAND) return dialog->OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
   INT_PTR result = 0;
   if (!dialog->OnMessage(message, wParam, lParam, result)) return FALSE;
-  // Most messages answer through DWLP_MSGRESULT; a few return their value directly.
-  if (message == WM_QUERYDRAGICON || message == WM_CTLCOLORSTATIC) return result;
+  // Most messages answer through DWLP_MSGRESULT; the drag icon is returned directly.
+  if (message == WM_QUERYDRAGICON) return result;
   SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
 }

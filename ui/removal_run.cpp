@@ -42,7 +42,7 @@ void CC_INSDEL_INETISDNDlg::OnBnClickedExecute() {
     list += "\r\n・" + captions[i];
   }
 
-  if (MessageBoxA(GetSafeHwnd(), ConfirmationText(list).c_str(), TOOL_TITLE, MESSAGE_TYPE_CONFIRM) != IDCANCEL) {
+  if (ShowMessageBox(ConfirmationText(list).c_str(), TOOL_TITLE, MESSAGE_TYPE_CONFIRM) != IDCANCEL) {
     SetItemText(IDC_STATIC_STATUS, DELETING);
     m_dwRemovedMask = 0;
     int results[PRODUCT_COUNT] = {};

@@ -15,6 +15,7 @@
 #include "tests/oracle/removal_oracle.h"
 #include "tests/oracle/state_seeder.h"
 #include "tests/support/counting_apis.h"
+#include "tests/support/machine_test.h"
 #include "tests/support/recording_user.h"
 
 namespace {
@@ -38,15 +39,9 @@ bool MatchesGetenvMessage(const std::string& text) {
 
 std::set<std::string> Removed(const std::map<std::string, std::string>& before,
                               const std::map<std::string, std::string>& after, std::string& changes) {
-  std::set<std::string> removed;
-  for (const auto& entry : before) {
-    auto it = after.find(entry.first);
-    if (it == after.end()) removed.insert(entry.first);
-    else if (it->second != entry.second) changes += " changed:" + entry.first;
-  }
-  for (const auto& entry : after)
-    if (!before.count(entry.first)) changes += " appeared:" + entry.first;
-  return removed;
+  SnapshotDiff diff = Diff(before, after);
+  changes += diff.changes;
+  return std::set<std::string>(diff.removed.begin(), diff.removed.end());
 }
 
 std::string Join(const std::set<std::string>& items) {

@@ -49,21 +49,32 @@ class MachineTest : public ::testing::Test {
   std::unique_ptr<InstallInfoEngine> engine;
 };
 
-// What a step removed: every entry of before that is gone from after. Fails when
-// after holds anything that before did not, or anything changed.
-inline std::vector<std::string> RemovedEntries(const std::map<std::string, std::string>& before,
-                                               const std::map<std::string, std::string>& after) {
+// How a snapshot changed: the entries that are gone, and anything that changed or
+// appeared, which no step of the tool may cause.
+struct SnapshotDiff {
   std::vector<std::string> removed;
+  std::string changes;
+};
+
+inline SnapshotDiff Diff(const std::map<std::string, std::string>& before,
+                         const std::map<std::string, std::string>& after) {
+  SnapshotDiff diff;
   for (const auto& entry : before) {
     auto it = after.find(entry.first);
-    if (it == after.end()) {
-      removed.push_back(entry.first);
-    } else {
-      EXPECT_EQ(it->second, entry.second) << "changed: " << entry.first;
-    }
+    if (it == after.end()) diff.removed.push_back(entry.first);
+    else if (it->second != entry.second) diff.changes += " changed:" + entry.first;
   }
-  for (const auto& entry : after) EXPECT_EQ(before.count(entry.first), 1u) << "appeared: " << entry.first;
-  return removed;
+  for (const auto& entry : after)
+    if (!before.count(entry.first)) diff.changes += " appeared:" + entry.first;
+  return diff;
+}
+
+// What a step removed; fails the case when anything else changed.
+inline std::vector<std::string> RemovedEntries(const std::map<std::string, std::string>& before,
+                                               const std::map<std::string, std::string>& after) {
+  SnapshotDiff diff = Diff(before, after);
+  EXPECT_EQ(diff.changes, "");
+  return diff.removed;
 }
 
 // The sandbox's program-files folder and what an installation leaves in it.
