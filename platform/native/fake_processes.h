@@ -16,8 +16,6 @@ class FakeProcesses : public ProcessApi {
   std::string modulePath = "C:\\tools\\SolneaInsDel.exe";
   std::vector<std::string> running;  // executable file names, in snapshot order
   bool snapshotFails = false;
-  int openSnapshots = 0;
-  int snapshotsTaken = 0;
 
  private:
   bool Fill(ProcessEntry* entry);

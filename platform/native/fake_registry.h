@@ -35,7 +35,6 @@ class FakeRegistry : public RegistryApi {
   using EntryVisitor = std::function<void(const std::string& key, const std::string* valueName, std::uint32_t type,
                                           const std::string& data)>;
   void ForEachEntry(const std::string& root, const EntryVisitor& visit) const;
-  std::size_t OpenHandles() const { return handles_.size(); }
 
  private:
   struct Node;

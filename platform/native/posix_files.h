@@ -22,7 +22,6 @@ class PosixFiles : public FileApi {
   void Pause(std::uint32_t milliseconds) override;
 
   std::uint32_t PausedMilliseconds() const { return paused_; }
-  std::size_t OpenSearches() const { return searches_.size(); }
 
   // A tool path ("\" separators) as a POSIX path.
   static std::string ToPosixPath(const std::string& toolPath);

@@ -155,10 +155,6 @@ class NativeMachine : public TestMachine {
     return files_.PausedMilliseconds() - before;
   }
 
-  FakeRegistry& fakeRegistry() { return registry_; }
-  FakeProcesses& fakeProcesses() { return processes_; }
-  PosixFiles& posixFiles() { return files_; }
-
  private:
   void Walk(const std::string& posix, const std::string& relative, std::map<std::string, std::string>& lines) {
     DIR* dir = opendir(posix.c_str());
